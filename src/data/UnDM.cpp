@@ -39,23 +39,24 @@ void TDM::defineInvoiceFields()
 {
     using enum FieldType;
     Query& q = FDQueryNF;
-    addFields(q, {{"ativo", ftInteger},      {"nfcod", ftInteger},       {"nfempparcod", ftInteger},
-                  {"nfparcod", ftInteger},   {"nfnum", ftInteger},       {"nfserie", ftWideString, 4},
-                  {"nfdtemi", ftDate},       {"nfdtsai", ftDate},        {"nfopnfcod", ftInteger},
-                  {"nfvl", ftFMTBcd},        {"nfvldesc", ftFMTBcd},     {"nfvlfrete", ftFMTBcd},
-                  {"nfvlseguro", ftFMTBcd},  {"nfpesoliq", ftFMTBcd},    {"nfpesobruto", ftFMTBcd},
-                  {"nfvol", ftFMTBcd},       {"nfpvcod", ftInteger},     {"nfrcaparcod", ftInteger},
-                  {"nfcarcod", ftInteger},   {"nftranspcod", ftInteger}, {"nfrefpvcod", ftInteger},
-                  {"nfrefnfcod", ftInteger}, {"parcod", ftInteger},      {"pardes", ftWideString, 120},
+    addFields(q, {{"ativo", ftInteger},        {"nfcod", ftInteger},       {"nfempparcod", ftInteger},
+                  {"nfparcod", ftInteger},     {"nfnum", ftInteger},       {"nfserie", ftWideString, 4},
+                  {"nfdtemi", ftDate},         {"nfdtsai", ftDate},        {"nfopnfcod", ftInteger},
+                  {"nfvl", ftFMTBcd},          {"nfvldesc", ftFMTBcd},     {"nfvlfrete", ftFMTBcd},
+                  {"nfvlseguro", ftFMTBcd},    {"nfpesoliq", ftFMTBcd},    {"nfpesobruto", ftFMTBcd},
+                  {"nfvol", ftFMTBcd},         {"nfpvcod", ftInteger},     {"nfrcaparcod", ftInteger},
+                  {"nfcarcod", ftInteger},     {"nftranspcod", ftInteger}, {"nfrefpvcod", ftInteger},
+                  {"nfrefnfcod", ftInteger},   {"parcod", ftInteger},      {"pardes", ftWideString, 120},
                   {"nfobs", ftWideString, 254}});
     q.fieldByName(QStringLiteral("nfobs")).setReadOnly(true);
 
     addFields(q, ftInteger,
-              {"nfcadusuparcod", "nfaltusuparcod", "nfplpgcod", "nftccod", "nfsupparcod", "nfrcaauxparcod",
-               "nfcarcodorig", "nfordcar", "nfveicod", "nfmotparcod", "nfconhecfretecod", "nfpccod", "nfdevolnum",
-               "nfmotivdevolnfcod", "nf_num_cupom", "nfdevolnfcod", "nfefetusuparcod", "nfdesagusuparcod", "nfctecod",
-               "nfservcod", "nfsefazusuparcod", "nfpdvcod", "nfmdfecod", "nf_conta_id", "nf_cc_id", "nfvendfutnum",
-               "nfvendfutnfcod", "nfmuncod"});
+              {"nfcadusuparcod",   "nfaltusuparcod",  "nfplpgcod",        "nftccod",           "nfsupparcod",
+               "nfrcaauxparcod",   "nfcarcodorig",    "nfordcar",         "nfveicod",          "nfmotparcod",
+               "nfconhecfretecod", "nfpccod",         "nfdevolnum",       "nfmotivdevolnfcod", "nf_num_cupom",
+               "nfdevolnfcod",     "nfefetusuparcod", "nfdesagusuparcod", "nfctecod",          "nfservcod",
+               "nfsefazusuparcod", "nfpdvcod",        "nfmdfecod",        "nf_conta_id",       "nf_cc_id",
+               "nfvendfutnum",     "nfvendfutnfcod",  "nfmuncod"});
     addFields(q, ftDateTime, {"nfcadhorario", "nfalthorario", "nfefetdt", "nfdesaghorario", "nfsefazhorario"});
     addFields(q, ftTime, {"nfhrsai"});
     addFields(q, ftFMTBcd,
@@ -94,19 +95,34 @@ void TDM::defineInvoiceItems()
         FDQueryNfi.sql().add(line);
 
     using enum FieldType;
-    addFields(FDQueryNfi, {{"nficadusuparcod", ftInteger}, {"nficadhorario", ftDateTime},
-                           {"nfialtusuparcod", ftInteger}, {"nfialthorario", ftDateTime},
-                           {"nfinfempparcod", ftInteger},  {"nfinfparcod", ftInteger},
-                           {"nfinfnum", ftInteger},        {"nfinfcod", ftInteger},
-                           {"nfiprocod", ftInteger},       {"nfiuvecod", ftInteger},
-                           {"nfiuvedes", ftWideString, 60}, {"nfiuveun", ftWideString, 10},
-                           {"nfiuvemult", ftFMTBcd},       {"nfiqtde", ftFMTBcd},
-                           {"nfivltabunit", ftFMTBcd},     {"nfivlunit", ftFMTBcd},
-                           {"nfivl", ftFMTBcd},            {"nfivlfrete", ftFMTBcd},
-                           {"nfivldesc", ftFMTBcd},        {"nficustocompra", ftFMTBcd},
-                           {"nficustoreal", ftFMTBcd},     {"nfivlicmsst", ftFMTBcd},
-                           {"nfivlipi", ftFMTBcd},         {"nfiseq", ftInteger},
-                           {"nfibasedebcred", ftFMTBcd},   {"nfiqtdecorte", ftFMTBcd},
-                           {"nfiinfadprod", ftFixedChar, 254}, {"nfiproref", ftFixedChar, 10},
-                           {"nfipedcli", ftInteger},       {"nfimetrocubico", ftFMTBcd}});
+    addFields(FDQueryNfi, {{"nficadusuparcod", ftInteger},
+                           {"nficadhorario", ftDateTime},
+                           {"nfialtusuparcod", ftInteger},
+                           {"nfialthorario", ftDateTime},
+                           {"nfinfempparcod", ftInteger},
+                           {"nfinfparcod", ftInteger},
+                           {"nfinfnum", ftInteger},
+                           {"nfinfcod", ftInteger},
+                           {"nfiprocod", ftInteger},
+                           {"nfiuvecod", ftInteger},
+                           {"nfiuvedes", ftWideString, 60},
+                           {"nfiuveun", ftWideString, 10},
+                           {"nfiuvemult", ftFMTBcd},
+                           {"nfiqtde", ftFMTBcd},
+                           {"nfivltabunit", ftFMTBcd},
+                           {"nfivlunit", ftFMTBcd},
+                           {"nfivl", ftFMTBcd},
+                           {"nfivlfrete", ftFMTBcd},
+                           {"nfivldesc", ftFMTBcd},
+                           {"nficustocompra", ftFMTBcd},
+                           {"nficustoreal", ftFMTBcd},
+                           {"nfivlicmsst", ftFMTBcd},
+                           {"nfivlipi", ftFMTBcd},
+                           {"nfiseq", ftInteger},
+                           {"nfibasedebcred", ftFMTBcd},
+                           {"nfiqtdecorte", ftFMTBcd},
+                           {"nfiinfadprod", ftFixedChar, 254},
+                           {"nfiproref", ftFixedChar, 10},
+                           {"nfipedcli", ftInteger},
+                           {"nfimetrocubico", ftFMTBcd}});
 }

@@ -15,13 +15,16 @@ protected:
         db().configure(dm.FDConnection1);
         dm.FDConnection1.open();
         db().exec(QStringLiteral(
-            "INSERT INTO par (parcod, pardes, parsit) VALUES (1, 'EMPRESA MATRIZ', 'A'), (123, 'MERCADO BOM PRECO', 'A');"
+            "INSERT INTO par (parcod, pardes, parsit) VALUES (1, 'EMPRESA MATRIZ', 'A'), (123, 'MERCADO BOM PRECO', "
+            "'A');"
             "INSERT INTO opnf (opnfcod, opnfdes, opnfsta) VALUES (5102, 'VENDA', 'G'), (5949, 'REMESSA', 'N');"
-            "INSERT INTO nf (nfcod, nfempparcod, nfparcod, nfnum, nfserie, nfdtemi, nfopnfcod, nfvl, nfobs, nfsta) VALUES "
+            "INSERT INTO nf (nfcod, nfempparcod, nfparcod, nfnum, nfserie, nfdtemi, nfopnfcod, nfvl, nfobs, nfsta) "
+            "VALUES "
             " (1001, 1, 123, 101, '1', '2025-03-01', 5102, 100.00, repeat('x', 300), 'A'),"
             " (1002, 1, 123, 102, '1', '2025-03-02', 5102, 250.50, 'curta', 'A'),"
             " (1003, 1, 123, 103, '1', '2025-03-03', 5949, 10.00, null, 'A');"
-            "INSERT INTO nfi (nfinfcod, nfinfempparcod, nfinfparcod, nfinfnum, nfiprocod, nfiseq, nfiqtde, nfivl, nfiinfadprod) VALUES "
+            "INSERT INTO nfi (nfinfcod, nfinfempparcod, nfinfparcod, nfinfnum, nfiprocod, nfiseq, nfiqtde, nfivl, "
+            "nfiinfadprod) VALUES "
             " (1001, 1, 123, 101, 500, 1, 2.5, 30.00, 'lote 7'), (1001, 1, 123, 101, 501, 2, 1, 5.00, null)"));
     }
 
@@ -30,9 +33,10 @@ protected:
         Query& q = dm.FDQueryNF;
         q.close();
         q.sql().clear();
-        for (const char* line : {"select ", "0 as ativo, parcod, pardes, cast(nfobs as Character Varying(254)) as nfobs,",
-                                 " * ", "from nf ", "join par on parcod = nfparcod ",
-                                 "join opnf on nfopnfcod = opnfcod and opnfsta = 'G'", "and nfparcod=123"})
+        for (const char* line :
+             {"select ", "0 as ativo, parcod, pardes, cast(nfobs as Character Varying(254)) as nfobs,", " * ",
+              "from nf ", "join par on parcod = nfparcod ", "join opnf on nfopnfcod = opnfcod and opnfsta = 'G'",
+              "and nfparcod=123"})
             q.sql().add(QString::fromUtf8(line));
         q.open();
     }

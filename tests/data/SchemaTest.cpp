@@ -11,14 +11,18 @@ class SchemaTest : public DatabaseTest {
 protected:
     int columnCount(const char* table) const
     {
-        return db().scalar(QStringLiteral("select count(*) from information_schema.columns where table_schema = 'public' "
-                                          "and table_name = '%1'").arg(QLatin1String(table))).toInt();
+        return db()
+            .scalar(QStringLiteral("select count(*) from information_schema.columns where table_schema = 'public' "
+                                   "and table_name = '%1'")
+                        .arg(QLatin1String(table)))
+            .toInt();
     }
 
     void insertLine(int order)
     {
         Query line(QString(), &connection);
-        line.sql().add(QStringLiteral("INSERT INTO public.pvi (pvipvempparcod, pvipvcod, pviprocod) VALUES (1, :0, 500)"));
+        line.sql().add(
+            QStringLiteral("INSERT INTO public.pvi (pvipvempparcod, pvipvcod, pviprocod) VALUES (1, :0, 500)"));
         line.param(0).setInteger(order);
         line.execute();
     }

@@ -27,15 +27,16 @@ PGconn* connectTo(const QString& database)
                      user = TestDatabase::user().toUtf8(), password = TestDatabase::password().toUtf8(),
                      dbname = database.toUtf8();
     const char* keywords[] = {"host", "port", "user", "password", "dbname", nullptr};
-    const char* values[] = {host.constData(), port.constData(), user.constData(), password.constData(),
-                            dbname.constData(), nullptr};
+    const char* values[] = {host.constData(),     port.constData(),   user.constData(),
+                            password.constData(), dbname.constData(), nullptr};
     PGconn* conn = PQconnectdbParams(keywords, values, 0);
     if (PQstatus(conn) != CONNECTION_OK) {
         const std::string message = PQerrorMessage(conn);
         PQfinish(conn);
         throw std::runtime_error("test database: " + message);
     }
-    PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        conn, [](void*, const char*) {}, nullptr);
     return conn;
 }
 
@@ -51,10 +52,22 @@ void run(PGconn* conn, const QString& sql)
 
 }  // namespace
 
-QString TestDatabase::host() { return requiredEnv("QUELVAR_PG_HOST"); }
-QString TestDatabase::port() { return requiredEnv("QUELVAR_PG_PORT"); }
-QString TestDatabase::user() { return requiredEnv("QUELVAR_PG_USER"); }
-QString TestDatabase::password() { return requiredEnv("QUELVAR_PG_PASSWORD"); }
+QString TestDatabase::host()
+{
+    return requiredEnv("QUELVAR_PG_HOST");
+}
+QString TestDatabase::port()
+{
+    return requiredEnv("QUELVAR_PG_PORT");
+}
+QString TestDatabase::user()
+{
+    return requiredEnv("QUELVAR_PG_USER");
+}
+QString TestDatabase::password()
+{
+    return requiredEnv("QUELVAR_PG_PASSWORD");
+}
 
 TestDatabase::TestDatabase()
 {
@@ -129,6 +142,7 @@ QString TestDatabase::scalar(const QString& sql) const
 
 void TestDatabase::reset() const
 {
-    exec(QStringLiteral("TRUNCATE nf, nfi, par, opnf, cli, plpg, clitc, tc, pv, pvi; "
-                        "ALTER SEQUENCE pv_pvcod_seq RESTART WITH 1"));
+    exec(
+        QStringLiteral("TRUNCATE nf, nfi, par, opnf, cli, plpg, clitc, tc, pv, pvi; "
+                       "ALTER SEQUENCE pv_pvcod_seq RESTART WITH 1"));
 }

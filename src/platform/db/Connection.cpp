@@ -14,11 +14,7 @@ namespace {
 
 // Parameter names of the connection and the client library's keywords they stand for.
 constexpr std::pair<const char*, const char*> keywordOf[] = {
-    {"server", "host"},
-    {"port", "port"},
-    {"user_name", "user"},
-    {"password", "password"},
-    {"database", "dbname"},
+    {"server", "host"}, {"port", "port"}, {"user_name", "user"}, {"password", "password"}, {"database", "dbname"},
 };
 
 const char* keywordFor(const QString& name)
@@ -81,23 +77,21 @@ void Connection::open()
         return;
     forgetPgEnvironment();
 
-    std::vector<QByteArray> storage;
+    std::vector<std::pair<const char*, QByteArray>> settings;
+    for (const auto& [name, value] : m_params)
+        settings.emplace_back(keywordFor(name), value.toUtf8());
+    // A path below a file can never exist, so no password file is ever read.
+    settings.emplace_back("passfile", "/dev/null/no-password-file");
+    settings.emplace_back("client_encoding", "UTF8");
+    settings.emplace_back("options", "-c DateStyle=ISO,DMY");
+    settings.emplace_back("application_name", "Quelvar");
+    settings.emplace_back("connect_timeout", "15");
     std::vector<const char*> keywords;
     std::vector<const char*> values;
-    auto add = [&](const char* keyword, QByteArray value) {
-        storage.push_back(std::move(value));
+    for (const auto& [keyword, value] : settings) {
         keywords.push_back(keyword);
-        values.push_back(storage.back().constData());
-    };
-    storage.reserve(std::size(keywordOf) + 6);
-    for (const auto& [name, value] : m_params)
-        add(keywordFor(name), value.toUtf8());
-    // A path below a file can never exist, so no password file is ever read.
-    add("passfile", "/dev/null/no-password-file");
-    add("client_encoding", "UTF8");
-    add("options", "-c DateStyle=ISO,DMY");
-    add("application_name", "Quelvar");
-    add("connect_timeout", "15");
+        values.push_back(value.constData());
+    }
     keywords.push_back(nullptr);
     values.push_back(nullptr);
 
@@ -134,7 +128,8 @@ void Connection::raiseFromResult(const PGresult* result) const
     const char* sqlState = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     if (!result || !sqlState || PQstatus(m_conn.get()) != CONNECTION_OK) {
         const QString reason = trimmedMessage(PQerrorMessage(m_conn.get()));
-        throw DatabaseError(reason.isEmpty() ? QStringLiteral("A conexão com o banco de dados foi perdida.") : reason, {});
+        throw DatabaseError(reason.isEmpty() ? QStringLiteral("A conexão com o banco de dados foi perdida.") : reason,
+                            {});
     }
     QString message = trimmedMessage(PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY));
     for (const int extra : {PG_DIAG_MESSAGE_DETAIL, PG_DIAG_MESSAGE_HINT}) {
@@ -160,8 +155,8 @@ PgResult Connection::exec(const QString& sql, const std::vector<const Param*>& p
         values.push_back(param->isNull() ? nullptr : texts.back().constData());
     }
     const QByteArray text = sql.toUtf8();
-    PgResult result(PQexecParams(conn, text.constData(), static_cast<int>(params.size()), types.data(),
-                                 values.data(), nullptr, nullptr, 0));
+    PgResult result(PQexecParams(conn, text.constData(), static_cast<int>(params.size()), types.data(), values.data(),
+                                 nullptr, nullptr, 0));
     const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && status != PGRES_EMPTY_QUERY)
         raiseFromResult(result.get());

@@ -74,17 +74,27 @@ Value Field::coerce(const Value& value) const
     if (value.isNull() || value.isEmpty())
         return Value::null();
     switch (fieldFamily(m_type)) {
-    case FieldFamily::Text: return value.kind() == ValueKind::String ? value : Value(textOf(value));
-    case FieldFamily::Integer:
-        return (value.kind() == ValueKind::Integer || value.kind() == ValueKind::SmallInt) ? value : Value(value.toInt());
-    case FieldFamily::LargeInt: return Value(static_cast<long long>(value.toInt64()));
-    case FieldFamily::Float: return Value(value.toDouble());
-    case FieldFamily::Currency: return Value(value.toCurrency());
-    case FieldFamily::Boolean: return Value(value.toBool());
-    case FieldFamily::Date: return Value(value.toDateTime().date());
-    case FieldFamily::Time: return Value(Conversions::naiveDateTime(QDate(1899, 12, 30), value.toDateTime().time()));
-    case FieldFamily::DateTime: return Value(value.toDateTime());
-    case FieldFamily::Other: return value;
+        case FieldFamily::Text:
+            return value.kind() == ValueKind::String ? value : Value(textOf(value));
+        case FieldFamily::Integer:
+            return (value.kind() == ValueKind::Integer || value.kind() == ValueKind::SmallInt) ? value
+                                                                                               : Value(value.toInt());
+        case FieldFamily::LargeInt:
+            return Value(static_cast<long long>(value.toInt64()));
+        case FieldFamily::Float:
+            return Value(value.toDouble());
+        case FieldFamily::Currency:
+            return Value(value.toCurrency());
+        case FieldFamily::Boolean:
+            return Value(value.toBool());
+        case FieldFamily::Date:
+            return Value(value.toDateTime().date());
+        case FieldFamily::Time:
+            return Value(Conversions::naiveDateTime(QDate(1899, 12, 30), value.toDateTime().time()));
+        case FieldFamily::DateTime:
+            return Value(value.toDateTime());
+        case FieldFamily::Other:
+            return value;
     }
     return value;
 }

@@ -114,13 +114,15 @@ private:
     const Token& current() const { return m_tokens[m_pos]; }
     bool isKeyword(const char* word) const
     {
-        return current().kind == Token::Kind::Name && current().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+        return current().kind == Token::Kind::Name &&
+               current().text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
     [[noreturn]] void unexpected() const
     {
         if (current().kind == Token::Kind::End)
             syntaxError(m_text, QStringLiteral("the expression is incomplete"));
-        syntaxError(m_text, QStringLiteral("unexpected '%1' at position %2").arg(current().text).arg(current().position + 1));
+        syntaxError(m_text,
+                    QStringLiteral("unexpected '%1' at position %2").arg(current().text).arg(current().position + 1));
     }
 
     NodePtr combine(Node::Kind kind, NodePtr left, NodePtr right)
@@ -249,16 +251,20 @@ bool evaluate(const Node& node, const FilterExpression::FieldValue& fieldValue)
         return operand.isField ? fieldValue(operand.fieldName) : operand.literal;
     };
     switch (node.kind) {
-    case Node::Kind::Or: return evaluate(*node.children[0], fieldValue) || evaluate(*node.children[1], fieldValue);
-    case Node::Kind::And: return evaluate(*node.children[0], fieldValue) && evaluate(*node.children[1], fieldValue);
-    case Node::Kind::Not: return !evaluate(*node.children[0], fieldValue);
-    case Node::Kind::IsNull:
-    case Node::Kind::IsNotNull: {
-        const Value value = operandValue(node.left);
-        const bool null = value.isNull() || value.isEmpty();
-        return node.kind == Node::Kind::IsNull ? null : !null;
-    }
-    case Node::Kind::Compare: break;
+        case Node::Kind::Or:
+            return evaluate(*node.children[0], fieldValue) || evaluate(*node.children[1], fieldValue);
+        case Node::Kind::And:
+            return evaluate(*node.children[0], fieldValue) && evaluate(*node.children[1], fieldValue);
+        case Node::Kind::Not:
+            return !evaluate(*node.children[0], fieldValue);
+        case Node::Kind::IsNull:
+        case Node::Kind::IsNotNull: {
+            const Value value = operandValue(node.left);
+            const bool null = value.isNull() || value.isEmpty();
+            return node.kind == Node::Kind::IsNull ? null : !null;
+        }
+        case Node::Kind::Compare:
+            break;
     }
     const Value left = operandValue(node.left);
     const Value right = operandValue(node.right);

@@ -108,11 +108,10 @@ private:
     bool copyDollarQuoted()
     {
         qsizetype tagEnd = m_pos + 1;
-        while (tagEnd < m_sql.size() && (m_sql[tagEnd].isLetter() || m_sql[tagEnd] == u'_' ||
-                                         (tagEnd > m_pos + 1 && m_sql[tagEnd].isDigit())))
+        while (tagEnd < m_sql.size() &&
+               (m_sql[tagEnd].isLetter() || m_sql[tagEnd] == u'_' || (tagEnd > m_pos + 1 && m_sql[tagEnd].isDigit())))
             ++tagEnd;
-        if (tagEnd >= m_sql.size() || m_sql[tagEnd] != u'$' ||
-            (m_pos > 0 && isNameChar(m_sql[m_pos - 1])))
+        if (tagEnd >= m_sql.size() || m_sql[tagEnd] != u'$' || (m_pos > 0 && isNameChar(m_sql[m_pos - 1])))
             return false;
         const QString tag = m_sql.mid(m_pos, tagEnd - m_pos + 1);
         const qsizetype close = m_sql.indexOf(tag, tagEnd + 1);

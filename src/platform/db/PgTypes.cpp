@@ -96,24 +96,40 @@ QString trimTrailingBlanks(const QString& text)
 PgColumnType columnType(Oid type, int typmod)
 {
     switch (type) {
-    case boolOid: return {FieldType::ftBoolean, 0};
-    case int2Oid: return {FieldType::ftSmallint, 0};
-    case int4Oid: return {FieldType::ftInteger, 0};
-    case int8Oid: return {FieldType::ftLargeint, 0};
-    case float4Oid:
-    case float8Oid: return {FieldType::ftFloat, 0};
-    case numericOid: return {FieldType::ftFMTBcd, 0};
-    case varcharOid: return {FieldType::ftWideString, declaredLength(typmod)};
-    case nameOid: return {FieldType::ftWideString, 63};
-    case bpcharOid: return {FieldType::ftFixedChar, declaredLength(typmod)};
-    case charOid: return {FieldType::ftFixedChar, 1};
-    case textOid: return {FieldType::ftMemo, 0};
-    case byteaOid: return {FieldType::ftBlob, 0};
-    case dateOid: return {FieldType::ftDate, 0};
-    case timeOid: return {FieldType::ftTime, 0};
-    case timestampOid:
-    case timestamptzOid: return {FieldType::ftDateTime, 0};
-    default: return {FieldType::ftUnknown, 0};
+        case boolOid:
+            return {FieldType::ftBoolean, 0};
+        case int2Oid:
+            return {FieldType::ftSmallint, 0};
+        case int4Oid:
+            return {FieldType::ftInteger, 0};
+        case int8Oid:
+            return {FieldType::ftLargeint, 0};
+        case float4Oid:
+        case float8Oid:
+            return {FieldType::ftFloat, 0};
+        case numericOid:
+            return {FieldType::ftFMTBcd, 0};
+        case varcharOid:
+            return {FieldType::ftWideString, declaredLength(typmod)};
+        case nameOid:
+            return {FieldType::ftWideString, 63};
+        case bpcharOid:
+            return {FieldType::ftFixedChar, declaredLength(typmod)};
+        case charOid:
+            return {FieldType::ftFixedChar, 1};
+        case textOid:
+            return {FieldType::ftMemo, 0};
+        case byteaOid:
+            return {FieldType::ftBlob, 0};
+        case dateOid:
+            return {FieldType::ftDate, 0};
+        case timeOid:
+            return {FieldType::ftTime, 0};
+        case timestampOid:
+        case timestamptzOid:
+            return {FieldType::ftDateTime, 0};
+        default:
+            return {FieldType::ftUnknown, 0};
     }
 }
 
@@ -121,23 +137,32 @@ Value parseValue(Oid type, const char* raw, int length)
 {
     const QString text = QString::fromUtf8(raw, length);
     switch (type) {
-    case boolOid: return Value(text == QLatin1String("t"));
-    case int2Oid: return Value::smallInt(static_cast<std::int16_t>(text.toShort()));
-    case int4Oid: return Value(text.toInt());
-    case int8Oid: return Value(text.toLongLong());
-    case float4Oid:
-    case float8Oid:
-    case numericOid: return Value(parseFloat(text));
-    case bpcharOid:
-    case charOid: return Value(trimTrailingBlanks(text));
-    case dateOid:
-        if (text.size() != 10)
-            throw unreadable(text, "date");
-        return Value(parseDate(text));
-    case timeOid: return Value(Conversions::naiveDateTime(QDate(1899, 12, 30), parseTime(text)));
-    case timestampOid:
-    case timestamptzOid: return Value(parseTimestamp(text));
-    default: return Value(text);
+        case boolOid:
+            return Value(text == QLatin1String("t"));
+        case int2Oid:
+            return Value::smallInt(static_cast<std::int16_t>(text.toShort()));
+        case int4Oid:
+            return Value(text.toInt());
+        case int8Oid:
+            return Value(text.toLongLong());
+        case float4Oid:
+        case float8Oid:
+        case numericOid:
+            return Value(parseFloat(text));
+        case bpcharOid:
+        case charOid:
+            return Value(trimTrailingBlanks(text));
+        case dateOid:
+            if (text.size() != 10)
+                throw unreadable(text, "date");
+            return Value(parseDate(text));
+        case timeOid:
+            return Value(Conversions::naiveDateTime(QDate(1899, 12, 30), parseTime(text)));
+        case timestampOid:
+        case timestamptzOid:
+            return Value(parseTimestamp(text));
+        default:
+            return Value(text);
     }
 }
 

@@ -117,17 +117,20 @@ bool fits(FieldType declared, FieldType column)
     const FieldFamily want = fieldFamily(declared);
     const FieldFamily have = fieldFamily(column);
     switch (want) {
-    case FieldFamily::Text:
-    case FieldFamily::Other: return true;
-    case FieldFamily::Integer:
-    case FieldFamily::LargeInt:
-    case FieldFamily::Float:
-    case FieldFamily::Currency: return isNumericType(column);
-    case FieldFamily::Date:
-    case FieldFamily::Time:
-    case FieldFamily::DateTime:
-        return have == FieldFamily::Date || have == FieldFamily::Time || have == FieldFamily::DateTime;
-    case FieldFamily::Boolean: return have == FieldFamily::Boolean;
+        case FieldFamily::Text:
+        case FieldFamily::Other:
+            return true;
+        case FieldFamily::Integer:
+        case FieldFamily::LargeInt:
+        case FieldFamily::Float:
+        case FieldFamily::Currency:
+            return isNumericType(column);
+        case FieldFamily::Date:
+        case FieldFamily::Time:
+        case FieldFamily::DateTime:
+            return have == FieldFamily::Date || have == FieldFamily::Time || have == FieldFamily::DateTime;
+        case FieldFamily::Boolean:
+            return have == FieldFamily::Boolean;
     }
     return false;
 }
@@ -429,7 +432,8 @@ Value Query::storedValue(const Field& field, int resultRow) const
     const int column = field.m_column;
     if (column < 0 || PQgetisnull(m_result.get(), resultRow, column))
         return Value::null();
-    return field.coerce(PgTypes::parseValue(PQftype(m_result.get(), column), PQgetvalue(m_result.get(), resultRow, column),
+    return field.coerce(PgTypes::parseValue(PQftype(m_result.get(), column),
+                                            PQgetvalue(m_result.get(), resultRow, column),
                                             PQgetlength(m_result.get(), resultRow, column)));
 }
 
@@ -517,7 +521,8 @@ void Query::notifyDataSetChanged()
 
 void Query::notifyRecordChanged(int row)
 {
-    broadcast(m_sources, controlsDisabled(), m_missedNotification, [row](DataSource* s) { Q_EMIT s->recordChanged(row); });
+    broadcast(m_sources, controlsDisabled(), m_missedNotification,
+              [row](DataSource* s) { Q_EMIT s->recordChanged(row); });
 }
 
 void Query::notifyScrolled()

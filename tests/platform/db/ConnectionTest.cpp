@@ -19,11 +19,13 @@ protected:
     QString databaseOf(Connection& c)
     {
         Query query(QString(), &c);
-        query.sql().add(QStringLiteral("select current_database() as db, current_user as who, "
-                                       "current_setting('application_name') as app"));
+        query.sql().add(
+            QStringLiteral("select current_database() as db, current_user as who, "
+                           "current_setting('application_name') as app"));
         query.open();
-        return query.fieldByName(QStringLiteral("db")).asString() + u'/' + query.fieldByName(QStringLiteral("who")).asString() +
-               u'/' + query.fieldByName(QStringLiteral("app")).asString();
+        return query.fieldByName(QStringLiteral("db")).asString() + u'/' +
+               query.fieldByName(QStringLiteral("who")).asString() + u'/' +
+               query.fieldByName(QStringLiteral("app")).asString();
     }
 };
 
@@ -38,11 +40,19 @@ TEST_F(ConnectionTest, TakesNoSettingFromTheEnvironmentOrAPasswordFile)
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     const std::pair<const char*, QByteArray> hostile[] = {
-        {"PGHOST", "/nonexistent"},      {"PGHOSTADDR", "192.0.2.1"},   {"PGPORT", "1"},
-        {"PGUSER", "nobody"},            {"PGPASSWORD", "wrong"},       {"PGDATABASE", "nope"},
-        {"PGSERVICE", "no_such_service"}, {"PGSERVICEFILE", passfile.toUtf8()},
-        {"PGPASSFILE", passfile.toUtf8()}, {"PGOPTIONS", "-c no.such=setting -c search_path=nowhere"},
-        {"PGSSLMODE", "require"},        {"PGAPPNAME", "intruder"},     {"PGCONNECT_TIMEOUT", "x"},
+        {"PGHOST", "/nonexistent"},
+        {"PGHOSTADDR", "192.0.2.1"},
+        {"PGPORT", "1"},
+        {"PGUSER", "nobody"},
+        {"PGPASSWORD", "wrong"},
+        {"PGDATABASE", "nope"},
+        {"PGSERVICE", "no_such_service"},
+        {"PGSERVICEFILE", passfile.toUtf8()},
+        {"PGPASSFILE", passfile.toUtf8()},
+        {"PGOPTIONS", "-c no.such=setting -c search_path=nowhere"},
+        {"PGSSLMODE", "require"},
+        {"PGAPPNAME", "intruder"},
+        {"PGCONNECT_TIMEOUT", "x"},
     };
     for (const auto& [name, value] : hostile)
         setenv(name, value.constData(), 1);

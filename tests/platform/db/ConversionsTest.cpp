@@ -72,7 +72,8 @@ TEST(ValueTest, ConvertsBetweenKindsUnderTheBrazilianLocale)
     EXPECT_EQ(Value(2.5).toInt(), 2);
     EXPECT_EQ(Value(QDate(2025, 3, 1)).toString(), QStringLiteral("01/03/2025"));
     EXPECT_EQ(Value(QDateTime(QDate(2025, 3, 5), QTime(10, 30))).toString(), QStringLiteral("05/03/2025 10:30:00"));
-    EXPECT_EQ(Value(QStringLiteral("05/03/2025 10:30")).toDateTime(), QDateTime(QDate(2025, 3, 5), QTime(10, 30), Qt::UTC));
+    EXPECT_EQ(Value(QStringLiteral("05/03/2025 10:30")).toDateTime(),
+              QDateTime(QDate(2025, 3, 5), QTime(10, 30), Qt::UTC));
     EXPECT_EQ(Value(QStringLiteral("01/01/1500")).toDateTime().date(), QDate(1500, 1, 1));
     EXPECT_EQ(Value(std::int64_t{5000000000}).toString(), QStringLiteral("5000000000"));
     EXPECT_THROW(Value(std::int64_t{5000000000}).toInt(), ConversionError);

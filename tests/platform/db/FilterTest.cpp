@@ -15,9 +15,9 @@ TEST_P(FilterSyntaxTest, AnExpressionItCannotReadIsRefusedWhenSet)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FilterSyntaxTest,
-                         ::testing::Values("ativo = ", "ativo 1", "= 1", "ativo = 1 and", "(ativo = 1",
-                                           "ativo = 1)", "check = 'X", "ativo == 1", "ativo = 1 ; drop",
-                                           "ativo like 'x%'", "ativo ! 1", "ativo is 1", "1.2.3 = ativo"));
+                         ::testing::Values("ativo = ", "ativo 1", "= 1", "ativo = 1 and", "(ativo = 1", "ativo = 1)",
+                                           "check = 'X", "ativo == 1", "ativo = 1 ; drop", "ativo like 'x%'",
+                                           "ativo ! 1", "ativo is 1", "1.2.3 = ativo"));
 
 // Rows (ativo, check, nome): the filter reads the values the dataset holds, edits included.
 class FilterTest : public DatabaseTest {
@@ -52,7 +52,7 @@ TEST_F(FilterTest, SelectsTheRowsAnExpressionDescribes)
     EXPECT_EQ(count("not (ativo = 1)"), 2);
     EXPECT_EQ(count("ativo <> 1"), 2);
     EXPECT_EQ(count("ativo >= 0 AND ativo < 1"), 2);
-    EXPECT_EQ(count("nome = 'ana'"), 1);  // text compares with case
+    EXPECT_EQ(count("nome = 'ana'"), 1);   // text compares with case
     EXPECT_EQ(count("nome <> 'ana'"), 2);  // NULL satisfies no comparison
     EXPECT_EQ(count("nome is null"), 1);
     EXPECT_EQ(count("nome IS NOT NULL"), 3);
@@ -77,7 +77,7 @@ TEST_F(FilterTest, EditsDecideWhichRowsPassAndFilteringOffShowsAllAgain)
     query.first();
     query.edit();
     query.fieldByName(QStringLiteral("check")).setAsString(QStringLiteral("X"));  // ana
-    query.setFiltered(true);  // posts the pending edit first
+    query.setFiltered(true);                                                      // posts the pending edit first
     EXPECT_EQ(query.recordCount(), 3);
     EXPECT_EQ(query.fieldByName(QStringLiteral("nome")).asString(), QStringLiteral("ana"));
     EXPECT_TRUE(query.bof());

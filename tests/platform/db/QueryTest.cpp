@@ -165,9 +165,11 @@ TEST_F(QueryTest, LocateFindsTheFirstMatchFromTheTop)
 {
     openRows(threeNames);
     query.last();
-    EXPECT_TRUE(query.locate(QStringLiteral("nome"), QStringLiteral("SILV"), {.caseInsensitive = true, .partialKey = true}));
+    EXPECT_TRUE(
+        query.locate(QStringLiteral("nome"), QStringLiteral("SILV"), {.caseInsensitive = true, .partialKey = true}));
     EXPECT_EQ(name(), QStringLiteral("Silva"));
-    EXPECT_TRUE(query.locate(QStringLiteral("nome"), QStringLiteral("silvei"), {.caseInsensitive = true, .partialKey = true}));
+    EXPECT_TRUE(
+        query.locate(QStringLiteral("nome"), QStringLiteral("silvei"), {.caseInsensitive = true, .partialKey = true}));
     EXPECT_EQ(name(), QStringLiteral("SILVEIRA"));
     EXPECT_FALSE(query.locate(QStringLiteral("nome"), QStringLiteral("silva"), {}));  // with case, whole text
     EXPECT_FALSE(query.locate(QStringLiteral("nome"), QStringLiteral("Silv"), {.partialKey = false}));
@@ -257,7 +259,8 @@ TEST_F(QueryTest, ExecuteWritesAndReportsTheRowsItTouched)
     query.sql().setText(QStringLiteral("UPDATE par SET parsit = 'I' WHERE parcod = :0"));
     query.param(0).setInteger(11);
     EXPECT_EQ(query.execute(), 1);
-    EXPECT_EQ(db().column(QStringLiteral("select parcod || parsit from par order by parcod")), (QStringList{"10A", "11I"}));
+    EXPECT_EQ(db().column(QStringLiteral("select parcod || parsit from par order by parcod")),
+              (QStringList{"10A", "11I"}));
     query.sql().setText(QStringLiteral("INSERT INTO par (parcod, pardes) VALUES (1, 'X')"));
     EXPECT_THROW(query.open(), DatasetError);  // no rows to show; it ran all the same
 }
@@ -296,7 +299,8 @@ TEST_P(ParamTypeTest, EachParameterTypeReachesTheServerAsThatType)
     const QString valor = query.fieldByName(QStringLiteral("valor")).isNull()
                               ? QStringLiteral("<null>")
                               : query.fieldByName(QStringLiteral("valor")).asString();
-    EXPECT_EQ(query.fieldByName(QStringLiteral("tipo")).asString() + u'=' + valor, QString::fromUtf8(c.expected)) << c.what;
+    EXPECT_EQ(query.fieldByName(QStringLiteral("tipo")).asString() + u'=' + valor, QString::fromUtf8(c.expected))
+        << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -308,8 +312,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParamCase{"text", [](Param& p) { p.setText(QStringLiteral("João d'Ávila")); }, "", "text=João d'Ávila"},
         ParamCase{"empty text", [](Param& p) { p.setText(QString()); }, "", "text="},
         ParamCase{"date", [](Param& p) { p.setDate(QDate(1500, 1, 1)); }, "", "date=1500-01-01"},
-        ParamCase{"date-time", [](Param& p) { p.setDateTime(QDateTime(QDate(2025, 3, 1), QTime(23, 59, 58, 123))); }, "",
-                  "timestamp without time zone=2025-03-01 23:59:58.123"},
+        ParamCase{"date-time", [](Param& p) { p.setDateTime(QDateTime(QDate(2025, 3, 1), QTime(23, 59, 58, 123))); },
+                  "", "timestamp without time zone=2025-03-01 23:59:58.123"},
         ParamCase{"zero date-time", [](Param& p) { p.setDateTime(QDateTime(QDate(1899, 12, 30), QTime(0, 0))); }, "",
                   "timestamp without time zone=1899-12-30 00:00:00"},
         ParamCase{"boolean", [](Param& p) { p.setBoolean(true); }, "", "boolean=true"},
