@@ -79,7 +79,7 @@ Field& Query::addField(const QString& name, FieldType type, int size)
 PgResult Query::run()
 {
     if (!m_connection)
-        fail(QStringLiteral("no connection assigned"));
+        fail(QStringLiteral("No connection assigned"));
     const ParameterMarkers& statement = markers();
     std::vector<const Param*> bound;
     for (const Param& param : m_params) {
@@ -96,7 +96,7 @@ void Query::open()
         return;
     PgResult result = run();
     if (PQresultStatus(result.get()) != PGRES_TUPLES_OK)
-        fail(QStringLiteral("the statement returns no rows to open"));
+        fail(QStringLiteral("The statement returns no rows to open"));
     bindFields(result.get());
     m_result = std::move(result);
     m_state = State::Browse;
