@@ -177,18 +177,3 @@ const Param& Params::operator[](int index) const
 {
     return const_cast<Params&>(*this)[index];
 }
-
-Param* Params::find(const QString& name)
-{
-    for (Param& param : m_params)
-        if (param.name().compare(name, Qt::CaseInsensitive) == 0)
-            return &param;
-    return nullptr;
-}
-
-Param& Params::byName(const QString& name)
-{
-    if (Param* param = find(name))
-        return *param;
-    throw DatasetError(QStringLiteral("Parameter '%1' not found").arg(name));
-}

@@ -58,8 +58,6 @@ public:
     int count() const { return static_cast<int>(m_params.size()); }
     Param& operator[](int index);
     const Param& operator[](int index) const;
-    Param* find(const QString& name);
-    Param& byName(const QString& name);
 
     auto begin() const { return m_params.begin(); }
     auto end() const { return m_params.end(); }
