@@ -42,6 +42,11 @@ void forgetPgEnvironment()
 
 void ignoreNotice(void*, const char*) {}
 
+QString connectionLost()
+{
+    return QStringLiteral("A conexão com o banco de dados foi perdida.");
+}
+
 QString trimmedMessage(const char* message)
 {
     return QString::fromUtf8(message ? message : "").trimmed();
@@ -119,7 +124,7 @@ PGconn* Connection::requireConnection() const
     if (!m_conn)
         throw DatabaseError(QStringLiteral("Sem conexão com o banco de dados."), {});
     if (PQstatus(m_conn.get()) != CONNECTION_OK)
-        throw DatabaseError(QStringLiteral("A conexão com o banco de dados foi perdida."), {});
+        throw DatabaseError(connectionLost(), {});
     return m_conn.get();
 }
 
@@ -128,7 +133,7 @@ void Connection::raiseFromResult(const PGresult* result) const
     const char* sqlState = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     if (!result || !sqlState || PQstatus(m_conn.get()) != CONNECTION_OK) {
         const QString reason = trimmedMessage(PQerrorMessage(m_conn.get()));
-        throw DatabaseError(reason.isEmpty() ? QStringLiteral("A conexão com o banco de dados foi perdida.") : reason,
+        throw DatabaseError(reason.isEmpty() ? connectionLost() : reason,
                             {});
     }
     QString message = trimmedMessage(PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY));
