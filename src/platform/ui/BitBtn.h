@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Control.h"
+
+#include <QToolButton>
+
+// A push button with a picture and a caption. An "&" in the caption makes the next letter its
+// accelerator (Alt+letter presses it).
+class BitBtn : public Control<QToolButton> {
+public:
+    enum class GlyphLayout { Left, Top };
+
+    explicit BitBtn(QWidget* parent = nullptr);
+
+    TNotifyEvent OnClick;
+
+    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return text(); }
+    void setGlyph(const QIcon& icon) { setIcon(icon); }
+    void setGlyphLayout(GlyphLayout layout);
+    void setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
+    bool tabStop() const { return focusPolicy() & Qt::TabFocus; }
+};
