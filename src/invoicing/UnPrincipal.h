@@ -1,0 +1,67 @@
+#pragma once
+
+#include "BitBtn.h"
+#include "CheckBox.h"
+#include "ComboBox.h"
+#include "DBGrid.h"
+#include "DateTimePicker.h"
+#include "Edit.h"
+#include "Form.h"
+#include "GroupBox.h"
+#include "Label.h"
+#include "Panel.h"
+#include "ProgressBar.h"
+#include "StatusBar.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The program's window: the period and the client to list invoices for, the invoice grid with its
+// tick column, and the button that groups the ticked invoices into one sales order.
+class TFormPrincipal : public Form {
+public:
+    explicit TFormPrincipal(QWidget* parent = nullptr);
+    ~TFormPrincipal() override;
+
+    Panel* PanelTitulo;
+    GroupBox* GroupBox1;
+    DBGrid* DBGrid1;
+    GroupBox* GroupBox2;
+    DateTimePicker* DTPDe;
+    DateTimePicker* DTPAte;
+    CheckBox* CBQQData;
+    ComboBox* cbData;
+    StatusBar* StatusBar1;
+    Panel* Panel3;
+    ProgressBar* ProgressBar1;
+    Panel* Panel1;
+    BitBtn* bb_gerar;
+    Label* Label2;
+    BitBtn* bb_selecionar;
+    Edit* EditCli;
+    BitBtn* bbCli;
+    Edit* EditCliDes;
+    std::int32_t CodigoEmpresaLogada = 0;
+    std::int32_t CodigoFuncionarioLogado = 0;
+
+    // Start-up: reads the command line into the connection settings and the login context, opens
+    // the connection and sets the default period.
+    void FormCreate(QObject* Sender);
+
+private:
+    void createControls();
+    void layOutControls();
+    void defineGridColumns();
+    void setTabOrder();
+    void bindClientLookup();
+};
+
+extern TFormPrincipal* FormPrincipal;
+
+// The connection settings the program was started with.
+extern QString Servidor;
+extern QString Porta;
+extern QString Usuario;
+extern QString Senha;
+extern QString Banco;
