@@ -1,5 +1,7 @@
 #include "BitBtn.h"
 
+#include <QKeyEvent>
+
 BitBtn::BitBtn(QWidget* parent) : Control<QToolButton>(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -14,4 +16,16 @@ BitBtn::BitBtn(QWidget* parent) : Control<QToolButton>(parent)
 void BitBtn::setGlyphLayout(GlyphLayout layout)
 {
     setToolButtonStyle(layout == GlyphLayout::Top ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
+}
+
+// A focused button is pressed by Enter as well as by the space bar.
+void BitBtn::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    Control<QToolButton>::keyPressEvent(event);
 }

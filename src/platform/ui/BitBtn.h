@@ -20,4 +20,7 @@ public:
     void setGlyphLayout(GlyphLayout layout);
     void setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
     bool tabStop() const { return focusPolicy() & Qt::TabFocus; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

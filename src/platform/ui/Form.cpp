@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "KeyChar.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -35,6 +35,9 @@ public:
     // Docks children to the window's sides.
     AlignLayout& aligned() { return *m_layout; }
 
+    // Moves the focus to the next (or previous) control in tab order, as Tab does.
+    void selectNext(bool forward = true) { focusNextPrevChild(forward); }
+
     int showModal();
     int modalResult() const { return m_modalResult; }
     void setModalResult(int result);
@@ -46,6 +49,7 @@ protected:
 
 private:
     bool previewKey(QObject* receiver, QKeyEvent* event);
+    static bool pressesButton(QObject* receiver, const QKeyEvent* event);
     bool ownsFocusedControl(QObject* receiver) const;
     void centerOnScreen();
 

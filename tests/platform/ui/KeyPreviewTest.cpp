@@ -1,3 +1,4 @@
+#include "BitBtn.h"
 #include "DatasetError.h"
 #include "Edit.h"
 #include "Form.h"
@@ -115,6 +116,21 @@ TEST_F(KeyPreviewTest, EnterAndExitFollowTheFocusBetweenControls)
     second->OnEnter = [&](QObject*) { order += QStringLiteral("enter2 "); };
     QTest::keyClick(first, Qt::Key_Tab);
     EXPECT_EQ(order, QStringLiteral("exit1 enter2 "));
+}
+
+TEST_F(KeyPreviewTest, EnterOnAFocusedButtonPressesItUnseenByTheWindow)
+{
+    auto* button = new BitBtn(&form);
+    button->setGeometry(10, 70, 80, 24);
+    button->show();
+    int clicks = 0;
+    button->OnClick = [&](QObject*) { ++clicks; };
+    form.OnKeyPress = [&](QObject*, QChar& key) { order += key; };
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(order.isEmpty());
 }
 
 TEST(ModalFormTest, ClosingAModalWindowGivesCancelAndAResultClosesIt)
