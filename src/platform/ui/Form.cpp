@@ -23,9 +23,17 @@ Form::~Form()
 
 bool Form::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && m_keyPreview && OnKeyPress && !m_resending && ownsFocusedControl(watched))
+    if (event->type() == QEvent::KeyPress && m_keyPreview && OnKeyPress && !m_resending &&
+        ownsFocusedControl(watched) && !pressesButton(watched, static_cast<QKeyEvent*>(event)))
         return previewKey(watched, static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
+}
+
+// Enter on a focused button presses it; the window's key handler never sees that Enter.
+bool Form::pressesButton(QObject* receiver, const QKeyEvent* event)
+{
+    return qobject_cast<QAbstractButton*>(receiver) &&
+           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
 }
 
 // A key press travels from the focused control up to its parents; the form sees it once, at the start.
