@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class Field;
 class Query;
 
 // Connects views to a dataset: they learn from its signals when to repaint.
@@ -24,6 +25,8 @@ Q_SIGNALS:
     void scrolled();
     // Browse, edit or inactive.
     void stateChanged();
+    // A control showing `field` is asked to take the focus; the first that does sets *handled.
+    void focusControlRequested(Field* field, bool* handled);
 
 private:
     friend class Query;

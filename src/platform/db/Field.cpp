@@ -109,3 +109,8 @@ QString Field::textOf(const Value& value) const
     }
     return value.toString();
 }
+
+void Field::focusControl()
+{
+    m_dataSet.requestFocusControl(*this);
+}

@@ -51,6 +51,9 @@ public:
     void setAsDateTime(const QDateTime& value) { setValue(Value(value)); }
     void clear() { setValue(Value::null()); }
 
+    // Gives the focus to the first control that shows this field, if any does.
+    void focusControl();
+
     // The value as this field holds it (an integer field holds integers...); Null stays Null.
     Value coerce(const Value& value) const;
     // The text a value of this field shows: dates without time, times without date.

@@ -472,6 +472,17 @@ void Query::setCurrentFieldValue(const Field& field, const Value& value)
     notifyRecordChanged(m_current);
 }
 
+void Query::requestFocusControl(Field& field)
+{
+    bool handled = false;
+    const std::vector<DataSource*> sources = m_sources;
+    for (DataSource* source : sources) {
+        Q_EMIT source->focusControlRequested(&field, &handled);
+        if (handled)
+            break;
+    }
+}
+
 void Query::disableControls()
 {
     ++m_disabledControls;

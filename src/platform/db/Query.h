@@ -86,6 +86,9 @@ public:
     bool filtered() const { return m_filtered; }
     void setFiltered(bool filtered);
 
+    // Asks the bound controls, in the order they were bound, to focus the one that shows `field`.
+    void requestFocusControl(Field& field);
+
     void disableControls();
     void enableControls();
     bool controlsDisabled() const { return m_disabledControls > 0; }

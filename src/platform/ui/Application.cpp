@@ -63,8 +63,10 @@ QString Application::errorBoxText(const QString& message)
 
 void Application::showErrorMessage(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, title(), errorBoxText(message), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    // Messages break lines the way the host's platform does (CR, CR LF); the box wants LF.
+    QString text = errorBoxText(message);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -25,8 +25,18 @@ void DBEdit::setDataSource(DataSource* source)
         connect(source, &DataSource::scrolled, this, &DBEdit::showField);
         connect(source, &DataSource::recordChanged, this, &DBEdit::showField);
         connect(source, &DataSource::stateChanged, this, &DBEdit::showField);
+        connect(source, &DataSource::focusControlRequested, this, &DBEdit::takeFocusFor);
     }
     showField();
+}
+
+void DBEdit::takeFocusFor(Field* wanted, bool* handled)
+{
+    if (*handled || !wanted || wanted != field() || !isEnabled() || !isVisible())
+        return;
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+    *handled = true;
 }
 
 void DBEdit::setDataField(const QString& name)

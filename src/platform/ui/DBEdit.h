@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-class DataSource;
+#include "DataSource.h"
 class Field;
 class Query;
 
@@ -32,6 +32,7 @@ protected:
 
 private:
     void showField();
+    void takeFocusFor(Field* wanted, bool* handled);
     void userEdited();
     void writeBack();
 

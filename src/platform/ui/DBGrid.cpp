@@ -67,8 +67,25 @@ void DBGrid::setDataSource(DataSource* source)
     if (DataSource* old = dataSource())
         disconnect(old, nullptr, this, nullptr);
     m_model.setDataSource(source);
-    if (source)
+    if (source) {
         connect(source, &DataSource::scrolled, this, &DBGrid::followDataSet);
+        connect(source, &DataSource::focusControlRequested, this, &DBGrid::takeFocusFor);
+    }
+}
+
+void DBGrid::takeFocusFor(Field* wanted, bool* handled)
+{
+    if (*handled || !wanted || !isEnabled() || !isVisible())
+        return;
+    for (int i = 0; i < columnCount(); ++i) {
+        if (column(i).fieldIn(dataSet()) != wanted)
+            continue;
+        const int row = std::max(0, currentIndex().row());
+        setCurrentIndex(m_model.index(row, i));
+        setFocus(Qt::OtherFocusReason);
+        *handled = true;
+        return;
+    }
 }
 
 GridColumn& DBGrid::addColumn(const QString& fieldName, const QString& title, int width)
@@ -154,11 +171,17 @@ void DBGrid::defaultDrawColumnCell(GridCanvas& canvas, const QRect& rect, GridCo
 void DBGrid::drawCell(QPainter& painter, const QRect& rect, int row, int col, GridDrawStates state)
 {
     GridCanvas canvas(painter, *this, row);
+    GridColumn& shown = column(col);
     if (state & GridDrawState::Selected) {
         canvas.brushColor = palette().color(QPalette::Highlight);
         canvas.fontColor = palette().color(QPalette::HighlightedText);
+    } else {
+        if (shown.color().isValid())
+            canvas.brushColor = shown.color();
+        if (shown.fontColor().isValid())
+            canvas.fontColor = shown.fontColor();
     }
-    GridColumn& shown = column(col);
+    canvas.font.setBold(shown.fontBold());
     defaultDrawColumnCell(canvas, rect, shown);
     if (!OnDrawColumnCell)
         return;

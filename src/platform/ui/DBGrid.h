@@ -10,6 +10,7 @@
 #include <functional>
 
 class DataSource;
+class Field;
 class Query;
 
 enum class GridDrawState { Normal = 0, Selected = 1, Focused = 2 };
@@ -59,6 +60,7 @@ protected:
 
 private:
     void followDataSet();
+    void takeFocusFor(Field* wanted, bool* handled);
     void applyDefaultWidths();
     void reportDrawingError(const std::exception& error);
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-class DataSource;
+#include "DataSource.h"
 class Query;
 
 // The rows of a dataset as a table model: one row per row the dataset shows (its filter applied),

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScopeGuard>
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window), m_layout(new AlignLayout(this))
 {
@@ -111,14 +112,16 @@ int Form::showModal()
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     m_modalLoop = &loop;
+    QPointer<Form> self = this;
+    auto restore = qScopeGuard([&] {
+        if (!self)
+            return;
+        m_modalLoop = nullptr;
+        hide();
+        setWindowModality(Qt::NonModal);
+    });
     show();
     activateWindow();
-    QPointer<Form> self = this;
     loop.exec(QEventLoop::DialogExec);
-    if (!self)
-        return mrCancel;
-    m_modalLoop = nullptr;
-    hide();
-    setWindowModality(Qt::NonModal);
-    return m_modalResult;
+    return self ? m_modalResult : mrCancel;
 }

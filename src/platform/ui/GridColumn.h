@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class Field;
@@ -20,6 +21,14 @@ public:
     void setTitle(const QString& title) { m_title = title; }
     int designWidth() const { return m_width; }
 
+    // The column's own look for cells that are not selected; an invalid colour keeps the grid's.
+    const QColor& color() const { return m_color; }
+    void setColor(const QColor& color) { m_color = color; }
+    const QColor& fontColor() const { return m_fontColor; }
+    void setFontColor(const QColor& color) { m_fontColor = color; }
+    bool fontBold() const { return m_fontBold; }
+    void setFontBold(bool bold) { m_fontBold = bold; }
+
     // The column's field in the dataset; null when the dataset has no such field.
     Field* fieldIn(const Query* dataSet) const;
 
@@ -28,4 +37,7 @@ private:
     QString m_fieldName;
     QString m_title;
     int m_width;
+    QColor m_color;
+    QColor m_fontColor;
+    bool m_fontBold = false;
 };

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "Application.h"
 #include "DatasetError.h"
 #include "ModalWatcher.h"

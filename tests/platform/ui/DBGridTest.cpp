@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "DBGrid.h"
 #include "DataSource.h"
 #include "DatabaseTest.h"

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "BitBtn.h"
 #include "DatasetError.h"
 #include "Edit.h"
