@@ -1,5 +1,7 @@
 #include "UnDM.h"
 
+#include "Eventos.h"
+
 #include <QStringList>
 
 TDM* DM = nullptr;
@@ -10,6 +12,13 @@ TDM::TDM()
     DsNF.setDataSet(&FDQueryNF);
     defineInvoiceFields();
     defineInvoiceItems();
+    ConexaoDoPrograma = &FDConnection1;
+}
+
+TDM::~TDM()
+{
+    if (ConexaoDoPrograma == &FDConnection1)
+        ConexaoDoPrograma = nullptr;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 class TDM {
 public:
     TDM();
+    ~TDM();
     TDM(const TDM&) = delete;
     TDM& operator=(const TDM&) = delete;
 
