@@ -4,6 +4,7 @@
 #include "Colors.h"
 #include "Conversions.h"
 #include "Eventos.h"
+#include "EventosForm.h"
 #include "Fonts.h"
 #include "UnDM.h"
 
@@ -61,6 +62,7 @@ void TFormPrincipal::createControls()
     setFont(designFont(QStringLiteral("Segoe UI"), 9));
     setCenteredOnScreen(true);
     setKeyPreview(true);
+    OnKeyPress = [this](QObject* Sender, QChar& Key) { FormKeyPress(Sender, Key); };
 
     PanelTitulo = new Panel(this);
     GroupBox1 = new GroupBox(this);
@@ -211,6 +213,11 @@ void TFormPrincipal::FormCreate(QObject*)
     DTPAte->setValue(Conversions::naiveDateTime(QDateTime::currentDateTime()));
 
     bindClientLookup();
+}
+
+void TFormPrincipal::FormKeyPress(QObject* Sender, QChar& Key)
+{
+    OnKeyPressDoForm(Sender, Key);
 }
 
 // The client code box, its "..." button and the name box are tied to the client search here, once

@@ -48,6 +48,8 @@ public:
     // Start-up: reads the command line into the connection settings and the login context, opens
     // the connection and sets the default period.
     void FormCreate(QObject* Sender);
+    // Every character typed in the window is filtered and upper-cased; Enter moves to the next box.
+    void FormKeyPress(QObject* Sender, QChar& Key);
 
 private:
     void createControls();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QStringPrinter.h"
 #include "Application.h"
 #include "Eventos.h"
 #include "ModalWatcher.h"

@@ -46,6 +46,28 @@ TEST_F(MainWindowTest, AltSAndAltGPressTheirButtons)
     EXPECT_TRUE(form->EditCli->text().isEmpty());
 }
 
+// Typed one character at a time, as a keyboard sends them (accented letters included).
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::KeyAction::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+TEST_F(MainWindowTest, TypedTextIsUpperCasedWithoutAccentsAndEnterMovesOn)
+{
+    form->EditCliDes->setFocus();
+    type(form->EditCliDes, QStringLiteral("joão d'ávila ñ~ü§"));
+    EXPECT_EQ(form->EditCliDes->text(), QStringLiteral("JOAO DAVILA U§"));
+
+    form->EditCli->setFocus();
+    QTest::keyClick(form->EditCli, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form->bb_selecionar);
+
+    form->DBGrid1->setFocus();
+    QTest::keyClick(form->DBGrid1, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form->DBGrid1);
+}
+
 TEST_F(MainWindowTest, TheGridHasTheTwelveColumnsWithTheirTitlesAndWidths)
 {
     struct Expected {
