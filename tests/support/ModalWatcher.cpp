@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPlainTextEdit>
 
 ModalWatcher::ModalWatcher(Answer answer) : m_answer(std::move(answer))
 {
@@ -29,6 +30,9 @@ void ModalWatcher::look()
         seen.text = box->text();
         seen.icon = box->icon();
         seen.buttonCount = static_cast<int>(box->buttons().size());
+    } else if (auto* text = modal->findChild<QPlainTextEdit*>()) {
+        // A window of our own that shows its message in a text box.
+        seen.text = text->toPlainText();
     }
     m_seen.push_back(seen);
     if (m_answer) {

@@ -13,6 +13,12 @@ BitBtn::BitBtn(QWidget* parent) : Control<QToolButton>(parent)
     });
 }
 
+void BitBtn::performClick()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
 void BitBtn::setGlyphLayout(GlyphLayout layout)
 {
     setToolButtonStyle(layout == GlyphLayout::Top ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);

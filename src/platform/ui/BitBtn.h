@@ -13,6 +13,8 @@ public:
     explicit BitBtn(QWidget* parent = nullptr);
 
     TNotifyEvent OnClick;
+    // Runs the click handler as code asking for a click does: its errors go to the caller.
+    void performClick();
 
     void setCaption(const QString& caption) { setText(caption); }
     QString caption() const { return text(); }

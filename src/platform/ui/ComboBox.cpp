@@ -9,3 +9,11 @@ ComboBox::ComboBox(QWidget* parent) : Control<QComboBox>(parent)
             Application::guard([&] { OnChange(this); });
     });
 }
+
+int ComboBox::itemIndex() const
+{
+    const QString typed = currentText();
+    if (currentIndex() >= 0 && itemText(currentIndex()) == typed)
+        return currentIndex();
+    return findText(typed, Qt::MatchFixedString);
+}

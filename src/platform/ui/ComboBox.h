@@ -13,6 +13,7 @@ public:
 
     QString text() const { return currentText(); }
     void setText(const QString& text) { setEditText(text); }
-    int itemIndex() const { return currentIndex(); }
+    // The item the text stands for: -1 once the user typed a text that is none of the items.
+    int itemIndex() const;
     void setItemIndex(int index) { setCurrentIndex(index); }
 };

@@ -1,0 +1,14 @@
+#include "InputQuery.h"
+
+#include <QApplication>
+#include <QInputDialog>
+
+bool InputQuery(const QString& caption, const QString& prompt, QString& value)
+{
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, value, &ok);
+    if (ok)
+        value = typed;
+    return ok;
+}
