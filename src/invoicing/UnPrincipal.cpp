@@ -43,6 +43,7 @@ TFormPrincipal::TFormPrincipal(QWidget* parent) : Form(parent)
     layOutControls();
     defineGridColumns();
     setTabOrder();
+    connectHandlers();
     Application::guard([this] { FormCreate(this); });
 }
 
@@ -179,6 +180,18 @@ void TFormPrincipal::setTabOrder()
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(chain[i]), const_cast<QWidget*>(chain[i + 1]));
     cbData->setFocus();
+}
+
+void TFormPrincipal::connectHandlers()
+{
+    bb_selecionar->OnClick = [this](QObject* Sender) { bb_selecionarClick(Sender); };
+    bb_gerar->OnClick = [this](QObject* Sender) { bb_gerarClick(Sender); };
+    DBGrid1->OnDblClick = [this](QObject* Sender) { DBGrid1DblClick(Sender); };
+    DBGrid1->OnDrawColumnCell = [this](DBGrid* Sender, GridCanvas& Canvas, const QRect& Rect, int DataCol,
+                                       GridColumn& Column, GridDrawStates State) {
+        DBGrid1DrawColumnCell(Sender, Canvas, Rect, DataCol, Column, State);
+    };
+    DBGrid1->OnTitleClick = [this](GridColumn& Column) { DBGrid1TitleClick(Column); };
 }
 
 void TFormPrincipal::FormCreate(QObject*)

@@ -51,12 +51,33 @@ public:
     // Every character typed in the window is filtered and upper-cased; Enter moves to the next box.
     void FormKeyPress(QObject* Sender, QChar& Key);
 
+    // The invoice list: the client's groupable invoices of the period, each ticked or not.
+    void bb_selecionarClick(QObject* Sender);
+    void Selecionar();
+    void DBGrid1DblClick(QObject* Sender);
+    void DBGrid1DrawColumnCell(DBGrid* Sender, GridCanvas& Canvas, const QRect& Rect, int DataCol, GridColumn& Column,
+                               GridDrawStates State);
+    void DBGrid1TitleClick(GridColumn& Column);
+
+    // The grouped order: the ticked invoices become one sales order, all of it or nothing.
+    void bb_gerarClick(QObject* Sender);
+    void Gerar();
+    // The payment plan and charging configuration of the listed invoices' client.
+    void acharPLGP();
+
 private:
     void createControls();
     void layOutControls();
     void defineGridColumns();
     void setTabOrder();
     void bindClientLookup();
+    void connectHandlers();
+    void marcarTodas(GridColumn& Column);
+    void buscarDocumento(GridColumn& Column);
+    bool haNotaMarcada() const;
+
+    // The client the listed invoices were selected for; 0 while nothing was listed.
+    std::int32_t fClienteDaLista = 0;
 };
 
 extern TFormPrincipal* FormPrincipal;
@@ -67,3 +88,7 @@ extern QString Porta;
 extern QString Usuario;
 extern QString Senha;
 extern QString Banco;
+
+// The charging configuration and payment plan of the last generation, written into its order.
+extern std::int32_t codTc;
+extern std::int32_t codPlpg;
