@@ -80,8 +80,7 @@ void DBGrid::takeFocusFor(Field* wanted, bool* handled)
     for (int i = 0; i < columnCount(); ++i) {
         if (column(i).fieldIn(dataSet()) != wanted)
             continue;
-        const int row = std::max(0, currentIndex().row());
-        setCurrentIndex(m_model.index(row, i));
+        setSelectedIndex(i);
         setFocus(Qt::OtherFocusReason);
         *handled = true;
         return;
@@ -115,7 +114,22 @@ void DBGrid::applyDefaultWidths()
 int DBGrid::selectedIndex() const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.column() : std::max(0, horizontalHeader()->logicalIndexAt(0));
+    return current.isValid() ? current.column() : m_selectedColumn;
+}
+
+void DBGrid::setSelectedIndex(int index)
+{
+    column(index);  // refuses a column that does not exist
+    const int row = currentIndex().isValid() ? currentIndex().row() : 0;
+    if (row < m_model.rowCount()) {
+        setCurrentIndex(m_model.index(row, index));
+        return;
+    }
+    if (index == m_selectedColumn)
+        return;
+    m_selectedColumn = index;
+    if (OnColEnter)
+        Application::guard([&] { OnColEnter(this); });
 }
 
 void DBGrid::setTitleFont(const QFont& font)
@@ -131,7 +145,8 @@ void DBGrid::followDataSet()
     const int row = query->recNo();
     if (row < 0 || row >= m_model.rowCount())
         return;
-    const int col = currentIndex().isValid() ? currentIndex().column() : 0;
+    // A reopened dataset resets the view's current cell; the grid stays in the column it was in.
+    const int col = currentIndex().isValid() ? currentIndex().column() : std::min(m_selectedColumn, columnCount() - 1);
     m_following = true;
     setCurrentIndex(m_model.index(row, col));
     m_following = false;
@@ -148,7 +163,10 @@ void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
         Application::guard([&] { query->setRecNo(current.row()); });
         m_following = false;
     }
-    if (previous.isValid() && current.column() != previous.column() && OnColEnter)
+    if (current.column() == m_selectedColumn)
+        return;
+    m_selectedColumn = current.column();
+    if (OnColEnter)
         Application::guard([&] { OnColEnter(this); });
 }
 

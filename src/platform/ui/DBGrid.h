@@ -44,8 +44,11 @@ public:
     void setColumnTitle(int index, const QString& title) { m_model.setColumnTitle(index, title); }
     // What a column of default width measures for its field: its display width in digits.
     int defaultColumnWidth(const GridColumn& column) const;
-    // The current column.
+    // The current column. It survives the dataset being closed and reopened, and the grid has one
+    // even while it shows no rows.
     int selectedIndex() const;
+    // Makes `index` the current column (OnColEnter runs when that changes the column).
+    void setSelectedIndex(int index);
 
     void setTitleFont(const QFont& font);
     // The cell as the grid draws it before OnDrawColumnCell: the brush colour, then the field's text.
@@ -57,6 +60,8 @@ public:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // Typed characters are for the grid's key handler; the grid itself does not jump to a row by them.
+    void keyboardSearch(const QString&) override {}
 
 private:
     void followDataSet();
@@ -65,6 +70,7 @@ private:
     void reportDrawingError(const std::exception& error);
 
     DBGridModel m_model;
+    int m_selectedColumn = 0;
     bool m_following = false;
     bool m_drawErrorPending = false;
 };

@@ -31,6 +31,16 @@ void GridCanvas::drawText(const QRect& rect, const QString& text, Qt::Alignment 
     m_painter.restore();
 }
 
+void GridCanvas::textOut(int x, int y, const QString& text)
+{
+    m_painter.save();
+    m_painter.setFont(font);
+    m_painter.setPen(fontColor);
+    const QFontMetrics metrics(font, m_painter.device());
+    m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    m_painter.restore();
+}
+
 void GridCanvas::drawCheckBox(const QRect& rect, bool checked)
 {
     QStyleOptionButton option;

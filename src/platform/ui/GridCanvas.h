@@ -22,6 +22,8 @@ public:
 
     void fillRect(const QRect& rect);
     void drawText(const QRect& rect, const QString& text, Qt::Alignment alignment);
+    // The text with its top left corner at (x, y), in the canvas's font and text colour.
+    void textOut(int x, int y, const QString& text);
     // The platform's standard check box, ticked or not, fitted into `rect`.
     void drawCheckBox(const QRect& rect, bool checked);
 

@@ -13,11 +13,11 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
     layout->addStretch(1);
 }
 
-void StatusBar::addPanel(int width)
+void StatusBar::addPanel(int width, PanelBevel bevel)
 {
     auto* label = new QLabel(this);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
+    label->setFrameShape(bevel == PanelBevel::None ? QFrame::NoFrame : QFrame::StyledPanel);
+    label->setFrameShadow(bevel == PanelBevel::Raised ? QFrame::Raised : QFrame::Sunken);
     label->setFixedWidth(width);
     auto* row = static_cast<QHBoxLayout*>(layout());
     row->insertWidget(static_cast<int>(m_panels.size()), label);
@@ -34,6 +34,11 @@ QLabel& StatusBar::panel(int index) const
 int StatusBar::panelWidth(int index) const
 {
     return panel(index).width();
+}
+
+void StatusBar::setPanelWidth(int index, int width)
+{
+    panel(index).setFixedWidth(width);
 }
 
 QString StatusBar::panelText(int index) const

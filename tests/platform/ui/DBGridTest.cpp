@@ -108,4 +108,26 @@ TEST_F(DBGridTest, OwnerDrawingPaintsOverTheDefaultCell)
     EXPECT_NE(image.pixelColor(inRow2 * image.devicePixelRatio()), sky);
 }
 
+TEST_F(DBGridTest, TheCurrentColumnOutlivesReopeningAndExistsWithoutRows)
+{
+    query.open();
+    int entered = 0;
+    grid.OnColEnter = [&](QObject*) { ++entered; };
+    grid.setSelectedIndex(1);
+    EXPECT_EQ(entered, 1);
+    query.close();
+    query.open();
+    EXPECT_EQ(grid.currentIndex().column(), 1);
+    EXPECT_EQ(entered, 1);
+
+    // A typed letter is for the grid's key handler: the grid does not jump to a row starting with it.
+    QTest::keyClick(&grid, Qt::Key_C);
+    EXPECT_EQ(query.recNo(), 0);
+
+    query.close();
+    grid.setSelectedIndex(0);
+    EXPECT_EQ(grid.selectedIndex(), 0);
+    EXPECT_EQ(entered, 2);
+}
+
 }  // namespace
