@@ -15,6 +15,9 @@ std::int32_t FuncionarioLogado = 0;
 QString UsuarioLogado;
 Connection* ConexaoDoPrograma = nullptr;
 int ColAntDBGridBL = 0;
+bool NaoPassouOnEnter = false;
+bool BotaoAtivo = false;
+QString ConteudoDBEditAntLook;
 
 namespace {
 

@@ -26,6 +26,14 @@ extern Connection* ConexaoDoPrograma;
 // The column a search grid was last sorted by, replayed when the next search window shows.
 extern int ColAntDBGridBL;
 
+// What the lookups of code boxes share. NaoPassouOnEnter: the last lookup has ended and the next
+// entry into a code box saves the description texts. BotaoAtivo: a search list window is open, so
+// leaving a code box looks nothing up. ConteudoDBEditAntLook: the code, without leading zeros, at
+// the last saving entry.
+extern bool NaoPassouOnEnter;
+extern bool BotaoAtivo;
+extern QString ConteudoDBEditAntLook;
+
 // Opens a query unless it is open already, under the wait cursor. A failure is raised again with
 // the reason and the whole statement, so the error box tells what could not be read.
 bool sql_OpenQuery(Query& Query);
