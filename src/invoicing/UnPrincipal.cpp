@@ -6,6 +6,7 @@
 #include "Eventos.h"
 #include "EventosForm.h"
 #include "Fonts.h"
+#include "TCriadorLookup.h"
 #include "UnDM.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,8 @@ TFormPrincipal::TFormPrincipal(QWidget* parent) : Form(parent)
 
 TFormPrincipal::~TFormPrincipal()
 {
+    // The controls must not reach the binding once it is gone.
+    fLookupCliente.reset();
     Servidor.clear();
     Porta.clear();
     Usuario.clear();
@@ -233,6 +236,29 @@ void TFormPrincipal::FormKeyPress(QObject* Sender, QChar& Key)
     OnKeyPressDoForm(Sender, Key);
 }
 
-// The client code box, its "..." button and the name box are tied to the client search here, once
-// the lookup binding exists.
-void TFormPrincipal::bindClientLookup() {}
+// Any active party can be chosen, client or not; the list shows it by name.
+QString TFormPrincipal::ELookUP(QObject* Objeto, std::uint8_t Evento) const
+{
+    if (Objeto != EditCli)
+        return QString();
+    switch (Evento) {
+        case 1:
+            return QStringLiteral(
+                "select pardes as Descrição, parfan as Fantasia from par where parcod =:0 and "
+                "parsit = 'A' ");
+        case 2:
+            return QStringLiteral(
+                "select parcod as Código, pardes as Descrição, parfan as Fantasia, parcnpjcpf as CNPJ from par where "
+                "cast(pardes as varchar(254)) like :0 and parsit = 'A' order by pardes");
+        default:
+            return QString();
+    }
+}
+
+// The client code box, its "..." button and the name box are tied to the client search.
+void TFormPrincipal::bindClientLookup()
+{
+    fLookupCliente = std::make_unique<TCriadorLookup>(
+        EditCli, TCaixasDeDescricao{EditCliDes}, bbCli,
+        [this](QObject* Objeto, std::uint8_t Evento) { return ELookUP(Objeto, Evento); });
+}

@@ -16,6 +16,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
+
+class TCriadorLookup;
 
 // The program's window: the period and the client to list invoices for, the invoice grid with its
 // tick column, and the button that groups the ticked invoices into one sales order.
@@ -46,10 +49,12 @@ public:
     std::int32_t CodigoFuncionarioLogado = 0;
 
     // Start-up: reads the command line into the connection settings and the login context, opens
-    // the connection and sets the default period.
+    // the connection, sets the default period and, when all that worked, binds the client lookup.
     void FormCreate(QObject* Sender);
     // Every character typed in the window is filtered and upper-cased; Enter moves to the next box.
     void FormKeyPress(QObject* Sender, QChar& Key);
+    // The statements of the client lookup: 1, the client's name by code; 2, the client search list.
+    QString ELookUP(QObject* Objeto, std::uint8_t Evento) const;
 
     // The invoice list: the client's groupable invoices of the period, each ticked or not.
     void bb_selecionarClick(QObject* Sender);
@@ -78,6 +83,8 @@ private:
 
     // The client the listed invoices were selected for; 0 while nothing was listed.
     std::int32_t fClienteDaLista = 0;
+    // Ties EditCli, bbCli and EditCliDes to the client search for as long as the window lives.
+    std::unique_ptr<TCriadorLookup> fLookupCliente;
 };
 
 extern TFormPrincipal* FormPrincipal;
