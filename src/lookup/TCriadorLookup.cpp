@@ -301,18 +301,26 @@ void TCriadorLookup::preencheDescricoes(const Value& valores, const TCaixasDeDes
     }
 }
 
+// Nothing is looked up while a search window is open; an empty code empties the descriptions and
+// ends the lookup.
+bool TCriadorLookup::nadaABuscar(const QString& texto, const TCaixasDeDescricao& Descricao)
+{
+    if (BotaoAtivo)
+        return true;
+    if (!texto.isEmpty())
+        return false;
+    limpaDescricoes(Descricao);
+    NaoPassouOnEnter = true;
+    return true;
+}
+
 bool TCriadorLookup::OnExitAntLook2(DataSource* Ds, QObject* Codigo, const TCaixasDeDescricao& Descricao,
                                     const QString& TextoSql, const QString& TextoSqlL, BitBtn* bbLook, bool DispEsqDir,
                                     bool limitar)
 {
-    if (BotaoAtivo)
-        return false;
     const QString texto = TextoDaCaixaDeCodigo(Codigo);
-    if (texto.isEmpty()) {
-        limpaDescricoes(Descricao);
-        NaoPassouOnEnter = true;
+    if (nadaABuscar(texto, Descricao))
         return false;
-    }
     const Value v = ConverterValoresString(EncontraValor(TextoSql, Value(codigoInteiro(texto))));
     const bool proximo = saiuParaOBotao(Codigo, bbLook);
     if (v.isArray()) {
@@ -334,14 +342,9 @@ bool TCriadorLookup::OnExitAntLookAvancado(DataSource* Ds, QObject* Codigo, cons
                                            const QString& TextoSql, const QString& TextoSqlL, BitBtn* bbLook,
                                            bool DispEsqDir, bool limitar)
 {
-    if (BotaoAtivo)
-        return false;
     const QString texto = TextoDaCaixaDeCodigo(Codigo);
-    if (texto.isEmpty()) {
-        limpaDescricoes(Descricao);
-        NaoPassouOnEnter = true;
+    if (nadaABuscar(texto, Descricao))
         return false;
-    }
     const bool proximo = saiuParaOBotao(Codigo, bbLook);
     const QString digitos = SomenteNumeros(texto);
     if (digitos.isEmpty()) {

@@ -66,6 +66,7 @@ private:
     void fOnKeyPressEditCod(QObject* Sender, QChar& Key);
     void fOnClickBotao(QObject* Sender);
 
+    static bool nadaABuscar(const QString& texto, const TCaixasDeDescricao& Descricao);
     bool OnExitAntLook2(DataSource* Ds, QObject* Codigo, const TCaixasDeDescricao& Descricao, const QString& TextoSql,
                         const QString& TextoSqlL, BitBtn* bbLook, bool DispEsqDir, bool limitar);
     bool OnExitAntLookAvancado(DataSource* Ds, QObject* Codigo, const TCaixasDeDescricao& Descricao,
