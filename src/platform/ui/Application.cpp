@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "ActiveWindowRestorer.h"
 #include "Exception.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ void Application::showErrorMessage(const QString& message)
     // Messages break lines the way the host's platform does (CR, CR LF); the box wants LF.
     QString text = errorBoxText(message);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const ActiveWindowRestorer activation;
     QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();

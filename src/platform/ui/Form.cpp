@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "ActiveWindowRestorer.h"
 #include "Application.h"
 #include "KeyChar.h"
 
@@ -109,6 +110,7 @@ void Form::setModalResult(int result)
 int Form::showModal()
 {
     m_modalResult = mrNone;
+    const ActiveWindowRestorer activation;
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     m_modalLoop = &loop;

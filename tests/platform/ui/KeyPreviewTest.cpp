@@ -3,6 +3,7 @@
 #include "DatasetError.h"
 #include "Edit.h"
 #include "Form.h"
+#include "InputQuery.h"
 #include "ModalWatcher.h"
 
 #include <QApplication>
@@ -147,6 +148,24 @@ TEST(ModalFormTest, ClosingAModalWindowGivesCancelAndAResultClosesIt)
     });
     EXPECT_EQ(dialog.showModal(), mrYes);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// Without a window manager nobody else gives the activation back, and the window's accelerators
+// would be dead after every message.
+TEST_F(KeyPreviewTest, TheWindowIsActiveAgainWhenAModalWindowCloses)
+{
+    ModalWatcher watcher;
+    Form dialog;
+    dialog.showModal();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    Application::showErrorMessage(QStringLiteral("Falhou"));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    QString typed;
+    InputQuery(QStringLiteral("Busca"), QStringLiteral("Informe"), typed);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(watcher.seen().size(), 3u);
 }
 
 }  // namespace
