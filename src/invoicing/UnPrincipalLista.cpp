@@ -112,6 +112,9 @@ void TFormPrincipal::DBGrid1DrawColumnCell(DBGrid* Sender, GridCanvas& Canvas, c
     const QColor OriginalColor = Canvas.brushColor;
     const bool Check = marcadaNaLinha(*nf, Canvas.row());
     Canvas.brushColor = Check ? kCorMarcada : OriginalColor;
+    // The selection's white text would vanish on the light blue of a ticked row.
+    if (Check)
+        Canvas.fontColor = Sender->palette().color(QPalette::Text);
     Canvas.fillRect(Rect);
     if (Column.fieldName() == kCampoAtivo)
         Canvas.drawCheckBox(Rect.adjusted(1, 1, -1, -1), Check);
