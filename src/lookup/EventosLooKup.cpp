@@ -21,8 +21,6 @@ using namespace ListaDeBusca;
 
 namespace {
 
-const QString kVarios = QStringLiteral("VÁRIOS");
-
 QStringList textosDosCodigos(const TCaixasDeCodigo& Codigo)
 {
     QStringList textos;
@@ -99,12 +97,6 @@ void escreveMarcados(Query& lista, const TCaixasDeCodigo& Codigo, const TCaixasD
         for (int i = 0; i < static_cast<int>(EditDes.size()); ++i)
             if (QLineEdit* descricao = EditDes[static_cast<std::size_t>(i)])
                 descricao->setText(FormataValorEmString(valorAtual(lista, n + 1 + i)));
-}
-
-void clicaNoBotao(BitBtn* bb)
-{
-    if (bb && bb->OnClick)
-        bb->OnClick(bb);
 }
 
 }  // namespace
@@ -195,11 +187,11 @@ void OnKeyPressDoDBEditLook(QObject* Sender, QChar& Key, Query* DataSet, BitBtn*
         return;
     Key = QChar();
     if (const auto* dados = dynamic_cast<const DBEdit*>(Sender)) {
-        if (!dados->isReadOnly() && DataSet && DataSet->state() == Query::State::Edit)
-            clicaNoBotao(bb);
+        if (bb && !dados->isReadOnly() && DataSet && DataSet->state() == Query::State::Edit)
+            bb->performClick();
     } else if (const auto* edit = dynamic_cast<const QLineEdit*>(Sender)) {
-        if (!edit->isReadOnly())
-            clicaNoBotao(bb);
+        if (bb && !edit->isReadOnly())
+            bb->performClick();
     }
 }
 

@@ -25,6 +25,9 @@ using TELookUpSQL = std::function<QString(QObject* Objeto, std::uint8_t Evento)>
 using TCaixasDeCodigo = std::vector<QObject*>;
 using TCaixasDeDescricao = std::vector<QLineEdit*>;
 
+// What a multi-selection of several rows writes into the code box.
+inline const QString kVarios = QStringLiteral("VÁRIOS");
+
 // The description texts of the code box entered last, kept while the code may still go back to
 // what it was.
 extern std::vector<QString> ConteudoEditDes;

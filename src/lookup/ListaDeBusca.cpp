@@ -35,14 +35,14 @@ int larguraDaColuna(const DataSource* Ds, const Field& campo, bool usaTamanho)
     return RetornaWidthDefault(campo.dataType()) * kPixelsPorCaractere;
 }
 
+}  // namespace
+
 void limpaDescricoes(const TCaixasDeDescricao& EditDes)
 {
     for (QLineEdit* descricao : EditDes)
         if (descricao)
             descricao->clear();
 }
-
-}  // namespace
 
 void confereQuantidade(std::size_t quantidade, const QString& oque)
 {

@@ -53,6 +53,9 @@ private:
 // Puts the statement into the window's query and opens it with the pattern "%".
 void preparaConsulta(Query& lista, const QString& TextoSqlL);
 
+// Empties every description box there is.
+void limpaDescricoes(const TCaixasDeDescricao& EditDes);
+
 // "Listagem vazia!": the boxes are emptied and the focus goes back to the code box.
 void listaVazia(const TCaixasDeCodigo& Codigo, const TCaixasDeDescricao& EditDes);
 

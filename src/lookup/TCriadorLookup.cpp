@@ -19,8 +19,6 @@ using namespace ListaDeBusca;
 
 namespace {
 
-const QString kVarios = QStringLiteral("VÁRIOS");
-
 // The texts by which an empty value shows once made text: such a by-code result is "not found".
 // A result of several columns is judged by its first value.
 bool naoEncontradoNaLinha(const QString& primeiro)
@@ -77,13 +75,6 @@ std::int32_t codigoInteiro(const QString& texto)
     } catch (const ConversionError&) {
         throw ConversionError(QStringLiteral("O código \"%1\" não é um número inteiro válido.").arg(texto));
     }
-}
-
-void limpaDescricoes(const TCaixasDeDescricao& Descricao)
-{
-    for (QLineEdit* descricao : Descricao)
-        if (descricao)
-            descricao->clear();
 }
 
 // The user left the code box towards its search button.
@@ -309,7 +300,7 @@ bool TCriadorLookup::nadaABuscar(const QString& texto, const TCaixasDeDescricao&
         return true;
     if (!texto.isEmpty())
         return false;
-    limpaDescricoes(Descricao);
+    ListaDeBusca::limpaDescricoes(Descricao);
     NaoPassouOnEnter = true;
     return true;
 }

@@ -21,6 +21,17 @@ insert into clitc (clitccod, clitccliparcod, clitctccod, clitcseq) values
     (70, 7, 5, 2), (71, 7, 5, 1), (80, 8, 6, 1), (90, 9, 5, 1);
 )sql";
 
+// An insert of the given columns and values followed by further "column = value" pairs.
+inline QString insertInto(const QString& table, QString columns, QString values, const QString& extras)
+{
+    for (const QString& pair : extras.split(u',', Qt::SkipEmptyParts)) {
+        const QStringList parts = pair.split(u'=');
+        columns += QStringLiteral(", ") + parts[0].trimmed();
+        values += QStringLiteral(", ") + parts[1].trimmed();
+    }
+    return QStringLiteral("insert into %1 (%2) values (%3);").arg(table, columns, values);
+}
+
 // One invoice of operation 1 issued by company 1 to client 7 on 10 March 2025 unless told otherwise.
 struct Nota {
     int cod;
@@ -42,12 +53,7 @@ struct Nota {
                              .arg(empresa)
                              .arg(operacao)
                              .arg(emissao, saida == QStringLiteral("null") ? saida : u'\'' + saida + u'\'');
-        for (const QString& pair : extras.split(u',', Qt::SkipEmptyParts)) {
-            const QStringList parts = pair.split(u'=');
-            columns += QStringLiteral(", ") + parts[0].trimmed();
-            values += QStringLiteral(", ") + parts[1].trimmed();
-        }
-        return QStringLiteral("insert into nf (%1) values (%2);").arg(columns, values);
+        return insertInto(QStringLiteral("nf"), columns, values, extras);
     }
 };
 
@@ -58,12 +64,7 @@ inline QString item(int nfcod, int seq, int produto, const QString& qtde, const 
     QString columns = QStringLiteral("nfinfcod, nfinfempparcod, nfiseq, nfiprocod, nfiqtde, nfivl");
     QString values =
         QStringLiteral("%1, %2, %3, %4, %5, %6").arg(nfcod).arg(empresa).arg(seq).arg(produto).arg(qtde, total);
-    for (const QString& pair : extras.split(u',', Qt::SkipEmptyParts)) {
-        const QStringList parts = pair.split(u'=');
-        columns += QStringLiteral(", ") + parts[0].trimmed();
-        values += QStringLiteral(", ") + parts[1].trimmed();
-    }
-    return QStringLiteral("insert into nfi (%1) values (%2);").arg(columns, values);
+    return insertInto(QStringLiteral("nfi"), columns, values, extras);
 }
 
 // The main window started against the shared host data, shown and active, the period switched off.
